@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ByteString.h"
+#include "PairConversion.h"
+#include "TResourceStream.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+// Converts Big5 text to GB2312 through the code table BIG2GB.
+class TBIG2GB {
+public:
+    static constexpr std::uint16_t Base = 0xA140;
+
+    // Opens the table; raises EResNotFound when the program does not carry it.
+    TBIG2GB();
+
+    // Returns `source` converted; the source is one line or any other text.
+    ByteString Convert(const ByteString& source);
+
+    // Converts a line that arrives in parts: appends to `out`, carrying a
+    // lead byte that ends one part over to the next.
+    void ConvertPart(std::string_view part, std::string& out, PendingLead& pending);
+    void FinishLine(std::string& out, PendingLead& pending);
+
+private:
+    const ModuleHandle FModule = 0;
+    std::unique_ptr<TResourceStream> FTable;
+};

@@ -1,0 +1,57 @@
+#include "PairConversion.h"
+
+namespace {
+
+constexpr unsigned char LastSingleByte = 0xA0;
+
+// Writes the entry of one pair at `out` and returns the position after it.
+// A pair beyond the end of the table has no counterpart: two spaces.
+inline char* PutEntry(TResourceStream& table, std::uint16_t base, unsigned lead, unsigned trail,
+                      char* out) {
+    const auto index = static_cast<std::uint16_t>(lead * 256 + trail - base);
+    char entry[3] = {' ', ' ', '\0'};
+    table.Seek(std::size_t{index} * 2);
+    table.Read(entry, 2);
+    // An entry ends at a zero byte; the tables hold none.
+    for (const char* p = entry; *p != '\0'; ++p)
+        *out++ = *p;
+    return out;
+}
+
+} // namespace
+
+void ConvertPairs(TResourceStream& table, std::uint16_t base, std::string_view part,
+                  std::string& out, PendingLead& pending) {
+    if (part.empty())
+        return;
+    const std::size_t start = out.size();
+    out.resize(start + part.size() + 1);
+    char* o = out.data() + start;
+    const auto* p = reinterpret_cast<const unsigned char*>(part.data());
+    const auto* const end = p + part.size();
+    if (pending.waiting) {
+        o = PutEntry(table, base, pending.byte, *p++, o);
+        pending.waiting = false;
+    }
+    while (p != end) {
+        const unsigned char b = *p++;
+        if (b <= LastSingleByte) {
+            *o++ = static_cast<char>(b);
+        } else if (p == end) {
+            pending = {true, b};
+        } else {
+            o = PutEntry(table, base, b, *p++, o);
+        }
+    }
+    out.resize(static_cast<std::size_t>(o - out.data()));
+}
+
+void FinishPairs(TResourceStream& table, std::uint16_t base, std::string& out,
+                 PendingLead& pending) {
+    if (!pending.waiting)
+        return;
+    char entry[2];
+    const char* const endOfEntry = PutEntry(table, base, pending.byte, 0x00, entry);
+    out.append(entry, static_cast<std::size_t>(endOfEntry - entry));
+    pending.waiting = false;
+}

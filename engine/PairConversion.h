@@ -1,0 +1,23 @@
+#pragma once
+
+#include "TResourceStream.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// A lead byte that ended one part of a line and waits for its trail byte in the next.
+struct PendingLead {
+    bool waiting = false;
+    unsigned char byte = 0;
+};
+
+// The loop both converters run: single bytes up to 0xA0 pass through, every
+// other byte leads a pair whose two-byte entry is read from `table` at
+// 2 * ((code - base) mod 65536). Appends to `out`.
+void ConvertPairs(TResourceStream& table, std::uint16_t base, std::string_view part,
+                  std::string& out, PendingLead& pending);
+
+// Ends a line: a lead byte still waiting pairs with the trail byte 0x00.
+void FinishPairs(TResourceStream& table, std::uint16_t base, std::string& out,
+                 PendingLead& pending);
