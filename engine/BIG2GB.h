@@ -11,7 +11,7 @@
 
 // Converts Big5 text to GB2312 through the code table BIG2GB.
 class TBIG2GB {
-public:
+  public:
     static constexpr std::uint16_t Base = 0xA140;
 
     // Opens the table; raises EResNotFound when the program does not carry it.
@@ -25,7 +25,7 @@ public:
     void ConvertPart(std::string_view part, std::string& out, PendingLead& pending);
     void FinishLine(std::string& out, PendingLead& pending);
 
-private:
+  private:
     const ModuleHandle FModule = 0;
     std::unique_ptr<TResourceStream> FTable;
 };

@@ -11,7 +11,7 @@
 
 // Converts GB2312 text to Big5 through the code table GB2BIG.
 class TGB2BIG {
-public:
+  public:
     static constexpr std::uint16_t Base = 0xA1A1;
 
     // Opens the table; raises EResNotFound when the program does not carry it.
@@ -25,7 +25,7 @@ public:
     void ConvertPart(std::string_view part, std::string& out, PendingLead& pending);
     void FinishLine(std::string& out, PendingLead& pending);
 
-private:
+  private:
     const ModuleHandle FModule = 0;
     std::unique_ptr<TResourceStream> FTable;
 };

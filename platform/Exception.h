@@ -5,7 +5,7 @@
 
 // Root of the errors the program raises; the message is what the user sees.
 class Exception : public std::runtime_error {
-public:
+  public:
     explicit Exception(const std::string& message) : std::runtime_error(message) {}
 
     std::string Message() const { return what(); }
@@ -13,6 +13,6 @@ public:
 
 // A named program resource that the executable does not carry.
 class EResNotFound : public Exception {
-public:
+  public:
     using Exception::Exception;
 };

@@ -12,7 +12,7 @@ using ModuleHandle = std::uintptr_t;
 
 // Read-only stream over a named program resource.
 class TResourceStream {
-public:
+  public:
     // Raises EResNotFound ("Resource %s not found") for an unknown name.
     TResourceStream(ModuleHandle module, std::string_view name, ResourceType type);
 
@@ -34,7 +34,7 @@ public:
         return n;
     }
 
-private:
+  private:
     const unsigned char* FData = nullptr;
     std::size_t FSize = 0;
     std::size_t FPosition = 0;
