@@ -28,8 +28,12 @@ class TResourceStream {
     std::size_t Read(void* buffer, std::size_t count) {
         if (FPosition >= FSize)
             return 0;
-        const std::size_t n = count < FSize - FPosition ? count : FSize - FPosition;
-        std::memcpy(buffer, FData + FPosition, n);
+        // Written so that a read of a constant count copies without a call.
+        const std::size_t n = count <= FSize - FPosition ? count : FSize - FPosition;
+        if (n == count)
+            std::memcpy(buffer, FData + FPosition, count);
+        else
+            std::memcpy(buffer, FData + FPosition, n);
         FPosition += n;
         return n;
     }
