@@ -45,8 +45,9 @@ FOLD_TAGS = {"<wide>", "<narrow>", "<vertical>", "<small>"}
 # GB2312 characters kept without counterpart although Big5 has the glyph;
 # the Big5 character then has none either.
 UNMAPPED = [
-    # Big5 0xA3BE is this caron, but there it is a bopomofo tone mark; the
-    # GB2312 caron belongs to pinyin and other symbol use.
+    # Big5 has the caron only as the bopomofo tone mark 0xA3BE; GB2312 tone
+    # marks are not sent to the bopomofo tone marks (see ˉ below), and
+    # Big5 has no other glyph for it.
     "\u02C7",  # ˇ 0xA1A6
     # Both encodings have 踹 (GB2312 0xF5DF, Big5 0xBFE5), but the
     # correspondence that converted text is expected to match leaves it out.
@@ -72,7 +73,8 @@ SHARED = [
     # Big5 has no horizontal bar; the box-drawing line looks the same.
     (("\u2015", "\u2500"), "\u2500"),  # ― ─ -> ─ 0xA277
     # The first-tone mark and the full-width macron both print as the
-    # Big5 macron 0xA1C2 (Big5 0xA1C3 ￣ is left to Big5 text).
+    # Big5 macron 0xA1C2, not as the bopomofo tone mark 0xA3BC or the
+    # full-width macron 0xA1C3.
     (("\u02C9", "\uFFE3"), "\u00AF"),  # ˉ ￣ -> ‾ 0xA1C2
 ]
 
