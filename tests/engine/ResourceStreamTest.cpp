@@ -1,6 +1,6 @@
 #include "BIG2GB.h"
-#include "GB2BIG.h"
 #include "Exception.h"
+#include "GB2BIG.h"
 #include "TResourceStream.h"
 
 #include <gtest/gtest.h>
