@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-wqy-microhei fonts-liberation
     locales unicode-data opencc libopencc-data
-    xvfb xauth
+    xvfb xauth xdotool imagemagick
     desktop-file-utils dpkg-dev file
 )
 

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "BIG2GB.h"
+#include "ByteString.h"
+#include "ConversionDirection.h"
+#include "GB2BIG.h"
+#include "TMemoText.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QFileDialog;
+
+namespace Ui {
+class TForm1;
+}
+
+// The main window: the About, Memo, File and Files pages, the two direction
+// buttons and the status line. Owns the two converters.
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+  public:
+    // Raises the converters' errors when a code table cannot be opened.
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Converts what the open page holds, in a timed run.
+    void RunConversion(ConversionDirection direction);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void Loaded();
+    void FormDestroy();
+    void FitLabels();
+    void CreateDialogs();
+    void ConnectHandlers();
+
+    void Big5ToGBBnClick();
+    void GBBig5BnClick();
+    void CloseButtonClick();
+    void CopyButtonClick();
+    void PasteButtonClick();
+    void SelectAllButtonClick();
+    void ClearButtonClick();
+    void SaveButtonClick();
+
+    // Runs `work` with the wait cursor and an error guard, then reports the
+    // elapsed time in the status line, followed by the note `work` returns.
+    void TimedRun(const std::function<QString()>& work);
+
+    QString ConvertMemo(ConversionDirection direction);
+    void ReplaceMemoText(const QString& text);
+
+    std::unique_ptr<Ui::TForm1> ui;
+    QFileDialog* OpenDialog1 = nullptr;
+    QFileDialog* SaveDialog1 = nullptr;
+    std::unique_ptr<TBIG2GB> FBig5ToGb;
+    std::unique_ptr<TGB2BIG> FGbToBig5;
+    TMemoText FMemoText;
+    bool FCentred = false;
+};
