@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program under a virtual X server and saves a screenshot of
-# each page: about.png, memo.png (after a conversion), file.png, files.png
-# and files-other.png.
+# each page: about.png, memo.png (after a conversion), file.png, files.png,
+# files-other.png, and chooser.png with the folder chooser open.
 #
 #   tools/screenshot.sh [build dir] [output dir, default <build dir>/screenshots]
 #
@@ -49,3 +49,8 @@ shot files.png
 # Page tabs, source list, "...", then the inner page buttons.
 xdotool key --window "$window" Tab Tab Tab Right
 shot files-other.png
+# The folder chooser, from the browse button at the right end of the folder edit.
+xdotool mousemove --window "$window" 548 139 click 1
+sleep 1
+import -window root "$out_dir/chooser.png"
+echo "$out_dir/chooser.png"

@@ -1,5 +1,8 @@
 #include "Main.h"
 
+#include "BatchNames.h"
+#include "ConvertFile.h"
+#include "FileNames.h"
 #include "MessageBox.h"
 #include "StatusText.h"
 #include "TFileStream.h"
@@ -22,9 +25,14 @@ namespace {
 constexpr int ClientWidth = 597;
 constexpr int ClientHeight = 393;
 constexpr int FontPixelSize = 15;
+constexpr int SourceItemHeight = 17;
 
 ByteString FileName(const QString& name) {
     return QFile::encodeName(name).toStdString();
+}
+
+QString ShownFileName(const ByteString& name) {
+    return QFile::decodeName(QByteArray::fromStdString(name));
 }
 
 } // namespace
@@ -116,6 +124,9 @@ void TForm1::ConnectHandlers() {
     onClick(ui->SelectAllButton, &TForm1::SelectAllButtonClick);
     onClick(ui->ClearButton, &TForm1::ClearButtonClick);
     onClick(ui->SaveButton, &TForm1::SaveButtonClick);
+    onClick(ui->Button1, &TForm1::Button1Click);
+    onClick(ui->Button2, &TForm1::Button2Click);
+    onClick(ui->Button3, &TForm1::Button3Click);
 }
 
 void TForm1::Big5ToGBBnClick() {
@@ -155,10 +166,66 @@ void TForm1::SaveButtonClick() {
     file.WriteBuffer(FMemoText.Bytes(ui->Memo1->toPlainText().toStdString()));
 }
 
+void TForm1::Button1Click() {
+    if (OpenDialog1->exec() == QDialog::Accepted)
+        ui->FilenameEdit1->setText(OpenDialog1->selectedFiles().value(0));
+}
+
+void TForm1::Button2Click() {
+    if (SaveDialog1->exec() == QDialog::Accepted)
+        ui->FilenameEdit2->setText(SaveDialog1->selectedFiles().value(0));
+}
+
+void TForm1::Button3Click() {
+    OpenDialog1->setFileMode(QFileDialog::ExistingFiles);
+    const bool confirmed = OpenDialog1->exec() == QDialog::Accepted;
+    OpenDialog1->setFileMode(QFileDialog::ExistingFile);
+    if (!confirmed)
+        return;
+    SetSourceFiles(OpenDialog1->selectedFiles());
+    // Dropped down, so that the user sees what was chosen.
+    ui->FilenameComboBox->showPopup();
+}
+
+void TForm1::SetSourceFiles(const QStringList& names) {
+    QComboBox* list = ui->FilenameComboBox;
+    list->clear();
+    list->addItems(names);
+    for (int i = 0; i < list->count(); ++i)
+        list->setItemData(i, QSize(0, SourceItemHeight), Qt::SizeHintRole);
+    if (list->count() > 0)
+        list->setCurrentIndex(0);
+}
+
+std::vector<ByteString> TForm1::SourceFiles() const {
+    // The list's entries; what is typed into the edit field is not one.
+    std::vector<ByteString> sources;
+    for (int i = 0; i < ui->FilenameComboBox->count(); ++i)
+        sources.push_back(FileName(ui->FilenameComboBox->itemText(i)));
+    return sources;
+}
+
+void TForm1::ConvertFile(const ByteString& sourceName, const ByteString& destName,
+                         ConversionDirection direction, bool modifyCharset) {
+    ::ConvertFile(sourceName, destName, direction, modifyCharset,
+                  Converters{*FBig5ToGb, *FGbToBig5}, ShowMessageBox);
+}
+
+bool TForm1::ShouldModifyCharset(const ByteString& fileName) const {
+    return ::ShouldModifyCharset(fileName, ui->CharsetCheckbox->isChecked());
+}
+
 void TForm1::RunConversion(ConversionDirection direction) {
     const QString page = ui->PageControl->currentWidget()->objectName();
     if (page == "MemoTabSheet")
         TimedRun([&] { return ConvertMemo(direction); });
+    else if (page == "FileTabSheet")
+        TimedRun([&] {
+            ConvertSingleFile(direction);
+            return QString();
+        });
+    else if (page == "FilesTabSheet")
+        ConvertFiles(direction);
 }
 
 void TForm1::TimedRun(const std::function<QString()>& work) {
@@ -200,4 +267,68 @@ void TForm1::ReplaceMemoText(const QString& text) {
     cursor.select(QTextCursor::Document);
     cursor.insertText(text);
     cursor.endEditBlock();
+}
+
+void TForm1::ConvertSingleFile(ConversionDirection direction) {
+    // The names as they stand in the fields.
+    const ByteString source = FileName(ui->FilenameEdit1->text());
+    const ByteString dest = FileName(ui->FilenameEdit2->text());
+    ConvertFile(source, dest, direction, ShouldModifyCharset(source));
+}
+
+void TForm1::ConvertFiles(ConversionDirection direction) {
+    const QString variant = ui->PageControl2->currentWidget()->objectName();
+    if (variant == "SameTabSheet")
+        TimedRun([&] {
+            ConvertSameFolder(direction);
+            return QString();
+        });
+    else if (variant == "OtherTabSheet")
+        ConvertOtherFolder(direction);
+}
+
+void TForm1::ConvertSameFolder(ConversionDirection direction) {
+    const ByteString suffix = BatchSuffix(FileName(ui->SuffixEdit->text()), direction);
+    ConvertBatch(direction,
+                 [&](const ByteString& source) { return SameFolderDestination(source, suffix); });
+}
+
+void TForm1::ConvertOtherFolder(ConversionDirection direction) {
+    // Checked before the timed run: a stop leaves cursor and status alone.
+    if (ui->DirectoryEdit1->text().isEmpty()) {
+        ShowMessageBox("Please choose a destination folder.");
+        return;
+    }
+    const ByteString folder = DestinationFolder(FileName(ui->DirectoryEdit1->text()));
+    const std::vector<ByteString> sources = SourceFiles();
+    if (!sources.empty() && SameFolder(folder, ExtractFilePath(sources.front()))) {
+        ShowMessageBox("The destination folder should not be the source folder.");
+        return;
+    }
+    if (!EnsureFolder(folder)) {
+        ShowMessageBox("Cannot create " + folder);
+        return;
+    }
+    TimedRun([&] {
+        ConvertBatch(direction, [&](const ByteString& source) {
+            return OtherFolderDestination(folder, source);
+        });
+        return QString();
+    });
+}
+
+void TForm1::ConvertBatch(ConversionDirection direction,
+                          const std::function<ByteString(const ByteString&)>& destinationOf) {
+    const std::vector<ByteString> sources = SourceFiles();
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        ShowProgress(i + 1, sources.size(), sources[i]);
+        ConvertFile(sources[i], destinationOf(sources[i]), direction,
+                    ShouldModifyCharset(sources[i]));
+    }
+}
+
+void TForm1::ShowProgress(std::size_t number, std::size_t count, const ByteString& source) {
+    ui->StatusLb->setText(ProgressText(number, count, ShownFileName(ExtractFileName(source))));
+    // Painted at once, without taking input.
+    ui->StatusLb->repaint();
 }

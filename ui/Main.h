@@ -7,10 +7,12 @@
 #include "TMemoText.h"
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QFileDialog;
 
@@ -31,6 +33,15 @@ class TForm1 : public QWidget {
     // Converts what the open page holds, in a timed run.
     void RunConversion(ConversionDirection direction);
 
+    // Converts one text file with the window's converters; errors inside
+    // the file's loop are shown in a message box, others are raised.
+    void ConvertFile(const ByteString& sourceName, const ByteString& destName,
+                     ConversionDirection direction, bool modifyCharset);
+
+    // Whether the charset declaration of `fileName` is to be rewritten: the
+    // "Modify html charset" box and the name's extension decide.
+    bool ShouldModifyCharset(const ByteString& fileName) const;
+
   protected:
     void showEvent(QShowEvent* event) override;
 
@@ -49,6 +60,9 @@ class TForm1 : public QWidget {
     void SelectAllButtonClick();
     void ClearButtonClick();
     void SaveButtonClick();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
 
     // Runs `work` with the wait cursor and an error guard, then reports the
     // elapsed time in the status line, followed by the note `work` returns.
@@ -56,6 +70,17 @@ class TForm1 : public QWidget {
 
     QString ConvertMemo(ConversionDirection direction);
     void ReplaceMemoText(const QString& text);
+
+    void ConvertSingleFile(ConversionDirection direction);
+    void ConvertFiles(ConversionDirection direction);
+    void ConvertSameFolder(ConversionDirection direction);
+    void ConvertOtherFolder(ConversionDirection direction);
+    // Converts every source of the list into `destinationOf(source)`.
+    void ConvertBatch(ConversionDirection direction,
+                      const std::function<ByteString(const ByteString&)>& destinationOf);
+    std::vector<ByteString> SourceFiles() const;
+    void SetSourceFiles(const QStringList& names);
+    void ShowProgress(std::size_t number, std::size_t count, const ByteString& source);
 
     std::unique_ptr<Ui::TForm1> ui;
     QFileDialog* OpenDialog1 = nullptr;

@@ -12,3 +12,7 @@ QString ReplacedNote(std::size_t replaced, const QString& encoding) {
     const QString characters = replaced == 1 ? "character" : "characters";
     return QString("; %1 %2 not in %3 became \"?\"").arg(replaced).arg(characters, encoding);
 }
+
+QString ProgressText(std::size_t number, std::size_t count, const QString& fileName) {
+    return QString("Converting file %1 of %2: %3").arg(number).arg(count).arg(fileName);
+}

@@ -20,6 +20,7 @@ TDirectoryChooser::TDirectoryChooser(QWidget* parent, const QString& startFolder
     FModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     FModel->setRootPath("/");
     FTree->setModel(FModel);
+    FTree->setRootIndex(FModel->index("/"));
     FTree->setHeaderHidden(true);
     for (int column = 1; column < FModel->columnCount(); ++column)
         FTree->hideColumn(column);
@@ -48,8 +49,10 @@ TDirectoryChooser::TDirectoryChooser(QWidget* parent, const QString& startFolder
 
 void TDirectoryChooser::ShowFolder(const QString& folder) {
     const QModelIndex index = FModel->index(folder);
-    FTree->setCurrentIndex(index);
-    FTree->scrollTo(index);
+    if (index != FTree->rootIndex()) {
+        FTree->setCurrentIndex(index);
+        FTree->scrollTo(index);
+    }
     FNameEdit->setText(folder);
 }
 
@@ -57,9 +60,10 @@ QString TDirectoryChooser::TypedFolder() const {
     const QString typed = FNameEdit->text();
     if (typed.isEmpty())
         return {};
-    // A relative name is taken inside the folder open in the tree.
-    const QString base = FModel->filePath(FTree->currentIndex());
-    return QDir::cleanPath(QDir(base.isEmpty() ? "/" : base).absoluteFilePath(typed));
+    // A relative name is taken inside the folder selected in the tree.
+    const QModelIndex current = FTree->currentIndex();
+    const QString base = current.isValid() ? FModel->filePath(current) : QString("/");
+    return QDir::cleanPath(QDir(base).absoluteFilePath(typed));
 }
 
 bool TDirectoryChooser::ConfirmCreate() {
