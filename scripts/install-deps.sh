@@ -10,6 +10,7 @@ packages=(
     locales unicode-data opencc libopencc-data
     xvfb xauth xdotool imagemagick
     desktop-file-utils dpkg-dev file
+    clang libclang-rt-14-dev
 )
 
 missing=()
