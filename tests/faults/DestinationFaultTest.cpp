@@ -130,6 +130,9 @@ TEST_F(DestinationFaultTest, NoDescriptorLeftForTheDestination) {
     const ByteString out = MakeFolder("out");
     const std::vector<ByteString> sources = {MakeSource("a.txt", Text(300)),
                                              MakeSource("b.txt", Text(300))};
+    // Raises the error once with descriptors to spare: the first time the
+    // undefined-behaviour checker meets a type, it needs a pipe to look at it.
+    EXPECT_EQ(RunBatch({Path("missing.txt")}, TBatch::OtherFolder(out)).raised, "File not found");
     BatchOutcome outcome;
     {
         const TDescriptorLimit limit(1); // the source's
