@@ -94,7 +94,12 @@ void ConvertFile(const ByteString& sourceName, const ByteString& destName,
     TTextReader source(sourceName, options.readBufferSize);
     // Should this raise, the source closes on the way out.
     TTextWriter dest(destName, options.writeBufferSize);
+    ConvertStream(source, dest, sourceName, direction, modifyCharset, converters, showMessage);
+}
 
+bool ConvertStream(TTextReader& source, TTextWriter& dest, const ByteString& sourceName,
+                   ConversionDirection direction, bool modifyCharset, const Converters& converters,
+                   const ShowMessage& showMessage) {
     const Declarations declarations = DeclarationsFor(direction);
     TCharsetRewriter rewriter(declarations.searched, declarations.replacement, modifyCharset);
     bool finished = false;
@@ -127,6 +132,7 @@ void ConvertFile(const ByteString& sourceName, const ByteString& destName,
 
     if (const auto mark = source.MarkBeforeMoreBytes(); finished && mark)
         showMessage(TrailingBytesMessage(sourceName, *mark));
+    return finished;
 }
 
 bool ShouldModifyCharset(const ByteString& fileName, bool charsetBoxTicked) {

@@ -39,6 +39,14 @@ void ConvertFile(const ByteString& sourceName, const ByteString& destName,
                  ConversionDirection direction, bool modifyCharset, const Converters& converters,
                  const ShowMessage& showMessage, const ConvertOptions& options);
 
+// The body of ConvertFile for a source and destination that are already
+// open, such as standard input and output: converts, then closes both.
+// `sourceName` names the source in messages. Returns false when a failure
+// inside the loop stopped it (its message has been shown).
+bool ConvertStream(TTextReader& source, TTextWriter& dest, const ByteString& sourceName,
+                   ConversionDirection direction, bool modifyCharset, const Converters& converters,
+                   const ShowMessage& showMessage);
+
 // True when the box is ticked and the extension of the file name part is .htm
 // or .html, a..z taken as capitals.
 bool ShouldModifyCharset(const ByteString& fileName, bool charsetBoxTicked);

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -23,6 +24,11 @@ TTextReader::TTextReader(const ByteString& fileName, std::size_t bufferSize)
     if (fileName.empty())
         throw EInOutError(IoErrorCodes::PathNotFound);
     FFile = TFileHandle::OpenLocked(fileName, O_RDONLY, LockKind::Shared);
+    FBuffer = std::make_unique_for_overwrite<char[]>(FCapacity);
+}
+
+TTextReader::TTextReader(TFileHandle file, std::size_t bufferSize)
+    : FFile(std::move(file)), FCapacity(std::max<std::size_t>(bufferSize, 1)) {
     FBuffer = std::make_unique_for_overwrite<char[]>(FCapacity);
 }
 

@@ -30,6 +30,10 @@ class TTextReader {
     // EInOutError; an empty name is "Invalid filename".
     explicit TTextReader(const ByteString& fileName, std::size_t bufferSize = DefaultBufferSize);
 
+    // Reads from a file that is already open, such as standard input, as it
+    // stands: no lock is taken.
+    explicit TTextReader(TFileHandle file, std::size_t bufferSize = DefaultBufferSize);
+
     // True when no line is left. Tested before each line.
     bool Eof();
 

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
+#include <utility>
 
 TTextWriter::TTextWriter(const ByteString& fileName, std::size_t bufferSize)
     : FCapacity(std::max<std::size_t>(bufferSize, 1)) {
@@ -20,6 +21,11 @@ TTextWriter::TTextWriter(const ByteString& fileName, std::size_t bufferSize)
     FRegular = FFile.IsRegularFile();
     if (FRegular && ::ftruncate(FFile.Descriptor(), 0) != 0)
         throw EInOutError(IoErrorCodes::FromErrno(errno));
+    FBuffer = std::make_unique_for_overwrite<char[]>(FCapacity);
+}
+
+TTextWriter::TTextWriter(TFileHandle file, std::size_t bufferSize)
+    : FFile(std::move(file)), FCapacity(std::max<std::size_t>(bufferSize, 1)) {
     FBuffer = std::make_unique_for_overwrite<char[]>(FCapacity);
 }
 

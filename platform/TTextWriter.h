@@ -21,6 +21,11 @@ class TTextWriter {
     // empty name is "Invalid filename".
     explicit TTextWriter(const ByteString& fileName, std::size_t bufferSize = DefaultBufferSize);
 
+    // Writes at the current offset of a file that is already open, such as
+    // standard output: no lock is taken, and nothing written before is ever
+    // truncated, so Rewind only takes back what is still in the buffer.
+    explicit TTextWriter(TFileHandle file, std::size_t bufferSize = DefaultBufferSize);
+
     // Raises EInOutError when a block cannot be written.
     void Write(std::string_view bytes);
 
@@ -40,6 +45,7 @@ class TTextWriter {
     [[noreturn]] void Fail(int error);
 
     TFileHandle FFile;
+    // Whether the file is ours from offset 0 and may be truncated.
     bool FRegular = false;
     std::unique_ptr<char[]> FBuffer;
     std::size_t FCapacity;
