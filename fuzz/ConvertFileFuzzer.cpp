@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -27,17 +28,29 @@ namespace {
     std::abort();
 }
 
-// A folder of this process's own, in memory where the machine has one.
-const std::string& WorkFolder() {
-    static const std::string folder = [] {
+// A folder of this process's own, in memory where the machine has one;
+// removed when the fuzzer exits.
+class TWorkFolder {
+  public:
+    TWorkFolder() {
         const char* base = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
         std::string pattern = std::string(base) + "/quendrel-fuzz-XXXXXX";
         if (::mkdtemp(pattern.data()) == nullptr)
             Fail("cannot create a work folder");
-        return pattern;
-    }();
-    return folder;
-}
+        FPath = pattern;
+    }
+    ~TWorkFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(FPath, ignored);
+    }
+    TWorkFolder(const TWorkFolder&) = delete;
+    TWorkFolder& operator=(const TWorkFolder&) = delete;
+
+    std::string Path(const char* name) const { return FPath + "/" + name; }
+
+  private:
+    std::string FPath;
+};
 
 void WriteBytes(const std::string& fileName, const ByteString& bytes) {
     std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
@@ -56,8 +69,9 @@ ByteString ReadBytes(const std::string& fileName) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static TBIG2GB big5ToGb;
     static TGB2BIG gbToBig5;
-    static const std::string sourceName = WorkFolder() + "/source.htm";
-    static const std::string destName = WorkFolder() + "/dest.htm";
+    static const TWorkFolder folder;
+    static const std::string sourceName = folder.Path("source.htm");
+    static const std::string destName = folder.Path("dest.htm");
     const Converters converters{big5ToGb, gbToBig5};
 
     FuzzedDataProvider input(data, size);
