@@ -19,3 +19,11 @@ void TBIG2GB::ConvertPart(std::string_view part, std::string& out, PendingLead& 
 void TBIG2GB::FinishLine(std::string& out, PendingLead& pending) {
     FinishPairs(*FTable, Base, out, pending);
 }
+
+char* TBIG2GB::ConvertPart(std::string_view part, char* out, PendingLead& pending) {
+    return ConvertPairs(*FTable, Base, part, out, pending);
+}
+
+char* TBIG2GB::FinishLine(char* out, PendingLead& pending) {
+    return FinishPairs(*FTable, Base, out, pending);
+}

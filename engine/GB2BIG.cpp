@@ -19,3 +19,11 @@ void TGB2BIG::ConvertPart(std::string_view part, std::string& out, PendingLead& 
 void TGB2BIG::FinishLine(std::string& out, PendingLead& pending) {
     FinishPairs(*FTable, Base, out, pending);
 }
+
+char* TGB2BIG::ConvertPart(std::string_view part, char* out, PendingLead& pending) {
+    return ConvertPairs(*FTable, Base, part, out, pending);
+}
+
+char* TGB2BIG::FinishLine(char* out, PendingLead& pending) {
+    return FinishPairs(*FTable, Base, out, pending);
+}

@@ -25,6 +25,11 @@ class TGB2BIG {
     void ConvertPart(std::string_view part, std::string& out, PendingLead& pending);
     void FinishLine(std::string& out, PendingLead& pending);
 
+    // The same writing at `out`, which has room for part.size() + 1 bytes
+    // (2 for FinishLine); they return the end of what they wrote.
+    char* ConvertPart(std::string_view part, char* out, PendingLead& pending);
+    char* FinishLine(char* out, PendingLead& pending);
+
   private:
     const ModuleHandle FModule = 0;
     std::unique_ptr<TResourceStream> FTable;

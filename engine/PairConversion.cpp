@@ -1,48 +1,79 @@
 #include "PairConversion.h"
 
+#include <cstddef>
+
 namespace {
 
 constexpr unsigned char LastSingleByte = 0xA0;
+constexpr char Space = ' ';
 
-// Writes the entry of one pair at `out` and returns the position after it.
-// A pair beyond the end of the table has no counterpart: two spaces.
-inline char* PutEntry(TResourceStream& table, std::uint16_t base, unsigned lead, unsigned trail,
-                      char* out) {
-    const auto index = static_cast<std::uint16_t>(lead * 256 + trail - base);
-    char entry[2] = {' ', ' '};
-    table.Seek(std::size_t{index} * 2);
-    table.Read(entry, 2);
-    out[0] = entry[0];
-    out[1] = entry[1];
-    // An entry ends at a zero byte; the tables hold none.
-    return out + (entry[0] == '\0' ? 0 : entry[1] == '\0' ? 1 : 2);
-}
+// A code table read in place: two bytes per entry, entry k for the code
+// base + k. A code beyond the last entry has no counterpart: two spaces.
+class TableView {
+  public:
+    TableView(const TResourceStream& table, std::uint16_t base)
+        : FData(table.Memory()), FCount(table.Size() / 2), FBase(base) {}
+
+    std::size_t Index(unsigned lead, unsigned trail) const {
+        return static_cast<std::uint16_t>(lead * 256 + trail - FBase);
+    }
+    bool Holds(std::size_t index) const { return index < FCount; }
+    unsigned char First(std::size_t index) const { return FData[2 * index]; }
+    unsigned char Second(std::size_t index) const { return FData[2 * index + 1]; }
+
+    // Writes the entry of a pair at `out` and returns the position after it;
+    // an entry ends at a zero byte.
+    char* Put(unsigned lead, unsigned trail, char* out) const {
+        const std::size_t index = Index(lead, trail);
+        out[0] = Holds(index) ? static_cast<char>(First(index)) : Space;
+        out[1] = Holds(index) ? static_cast<char>(Second(index)) : Space;
+        return out + (out[0] == '\0' ? 0 : out[1] == '\0' ? 1 : 2);
+    }
+
+  private:
+    const unsigned char* FData;
+    std::size_t FCount;
+    std::uint16_t FBase;
+};
 
 } // namespace
 
-void ConvertPairs(TResourceStream& table, std::uint16_t base, std::string_view part,
-                  std::string& out, PendingLead& pending) {
+char* ConvertPairs(const TResourceStream& table, std::uint16_t base, std::string_view part,
+                   char* out, PendingLead& pending) {
     if (part.empty())
-        return;
-    const std::size_t start = out.size();
-    out.resize(start + part.size() + 1);
-    // Stores through `o` cannot change the table stream: lets its state stay in registers.
-    char* __restrict o = out.data() + start;
+        return out;
+    const TableView entries(table, base);
+    char* o = out;
     const auto* p = reinterpret_cast<const unsigned char*>(part.data());
     const auto* const end = p + part.size();
     if (pending.waiting) {
-        o = PutEntry(table, base, pending.byte, *p++, o);
+        o = entries.Put(pending.byte, *p++, o);
         pending.waiting = false;
     }
     // Every lead byte but the last byte of the part has its trail byte here.
     const auto* const last = end - 1;
     while (p < last) {
-        const unsigned char b = *p++;
+        const unsigned b = *p;
         if (b <= LastSingleByte) {
             *o++ = static_cast<char>(b);
-        } else {
-            o = PutEntry(table, base, b, *p++, o);
+            ++p;
+            continue;
         }
+        const std::size_t index = entries.Index(b, p[1]);
+        p += 2;
+        if (!entries.Holds(index)) {
+            o[0] = o[1] = Space;
+            o += 2;
+            continue;
+        }
+        o[0] = static_cast<char>(entries.First(index));
+        o[1] = static_cast<char>(entries.Second(index));
+        // A branch rather than arithmetic on the bytes read, so that the
+        // next store need not wait for this read.
+        if (o[0] == '\0' || o[1] == '\0') [[unlikely]]
+            o += o[0] == '\0' ? 0 : 1;
+        else
+            o += 2;
     }
     if (p == last) {
         if (*p <= LastSingleByte)
@@ -50,15 +81,28 @@ void ConvertPairs(TResourceStream& table, std::uint16_t base, std::string_view p
         else
             pending = {true, *p};
     }
-    out.resize(static_cast<std::size_t>(o - out.data()));
+    return o;
 }
 
-void FinishPairs(TResourceStream& table, std::uint16_t base, std::string& out,
-                 PendingLead& pending) {
+void ConvertPairs(const TResourceStream& table, std::uint16_t base, std::string_view part,
+                  std::string& out, PendingLead& pending) {
+    const std::size_t start = out.size();
+    out.resize(start + part.size() + 1);
+    const char* const end = ConvertPairs(table, base, part, out.data() + start, pending);
+    out.resize(static_cast<std::size_t>(end - out.data()));
+}
+
+char* FinishPairs(const TResourceStream& table, std::uint16_t base, char* out,
+                  PendingLead& pending) {
     if (!pending.waiting)
-        return;
-    char entry[2];
-    const char* const endOfEntry = PutEntry(table, base, pending.byte, 0x00, entry);
-    out.append(entry, static_cast<std::size_t>(endOfEntry - entry));
+        return out;
     pending.waiting = false;
+    return TableView(table, base).Put(pending.byte, 0x00, out);
+}
+
+void FinishPairs(const TResourceStream& table, std::uint16_t base, std::string& out,
+                 PendingLead& pending) {
+    char entry[2];
+    const char* const end = FinishPairs(table, base, entry, pending);
+    out.append(entry, static_cast<std::size_t>(end - entry));
 }

@@ -4,6 +4,7 @@
 #include "FileNames.h"
 #include "TCharsetRewriter.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <exception>
 #include <string>
@@ -24,10 +25,17 @@ constexpr Declarations DeclarationsFor(ConversionDirection direction) {
     return {"charset=gb2312", "charset=big5"};
 }
 
-// Scratch strings for one part; they keep their capacity from part to part.
+// Scratch for one part. `converted` is room to convert into: its size only
+// grows, so a part costs no fill of the string.
 struct PartBuffers {
     std::string rewritten;
     std::string converted;
+
+    char* Room(std::size_t size) {
+        if (converted.size() < size)
+            converted.resize(size);
+        return converted.data();
+    }
 };
 
 // Converts one line without ever holding it whole: each part is rewritten,
@@ -48,14 +56,16 @@ void ConvertLine(TTextReader& source, TTextWriter& dest, TCharsetRewriter& rewri
                 rewriter.FinishLine(buffers.rewritten);
             text = buffers.rewritten;
         }
-        buffers.converted.clear();
-        converter.ConvertPart(text, buffers.converted, pending);
-        dest.Write(buffers.converted);
+        // The part converted, and at the line's end the waiting lead byte's
+        // pair and the line end: one write.
+        char* const room = buffers.Room(text.size() + 1 + 2 + LineEnd.size());
+        char* end = converter.ConvertPart(text, room, pending);
+        if (part.endsLine) {
+            end = converter.FinishLine(end, pending);
+            end = std::copy(LineEnd.begin(), LineEnd.end(), end);
+        }
+        dest.Write({room, static_cast<std::size_t>(end - room)});
     } while (!part.endsLine);
-    buffers.converted.clear();
-    converter.FinishLine(buffers.converted, pending);
-    buffers.converted.append(LineEnd);
-    dest.Write(buffers.converted);
 }
 
 template <typename Converter>

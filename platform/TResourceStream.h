@@ -20,6 +20,8 @@ class TResourceStream {
     TResourceStream& operator=(const TResourceStream&) = delete;
 
     std::size_t Size() const { return FSize; }
+    // The resource's bytes, to be read in place.
+    const unsigned char* Memory() const { return FData; }
     std::size_t Position() const { return FPosition; }
     void Seek(std::size_t offset) { FPosition = offset; }
 
