@@ -9,7 +9,7 @@ packages=(
     fonts-wqy-microhei fonts-liberation
     locales unicode-data opencc libopencc-data
     xvfb xauth xdotool imagemagick
-    desktop-file-utils dpkg-dev file
+    desktop-file-utils dpkg-dev file time
     clang libclang-rt-14-dev
 )
 
