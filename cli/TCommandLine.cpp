@@ -4,6 +4,7 @@
 #include "Version.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -95,7 +96,8 @@ void TCommandLine::ParseOption(const ByteString& argument, const std::vector<Byt
         FHtmlCharset = true;
         break;
     case OptionId::Output:
-        FOutput = *value;
+        // "-" is standard output, as a FILE "-" is standard input.
+        FOutput = *value == "-" ? std::nullopt : std::optional<ByteString>(*value);
         break;
     case OptionId::Suffix:
         SetBatch(BatchKind::SameFolder);
@@ -157,7 +159,7 @@ With no FILE, or when FILE is -, read standard input.
   --big5-to-gb          convert Big5 text to GB2312
   --html-charset        rewrite the charset declaration in the first 21 lines
                         of .htm and .html files (always on standard input)
-  -o, --output=OUTPUT   write to OUTPUT instead of standard output
+  -o, --output=OUTPUT   write to OUTPUT instead of standard output (-)
   --suffix=S            write each FILE beside itself, with S after its base
                         name; a blank S means _gb for --gb-to-big5 and
                         _big5 for --big5-to-gb

@@ -30,7 +30,8 @@ class TCommandLine {
     ConversionDirection Direction() const { return FDirection; }
     bool HtmlCharset() const { return FHtmlCharset; }
 
-    // The destination of a single conversion; none for standard output.
+    // The destination of a single conversion; none for standard output
+    // (no -o, or -o -).
     const std::optional<ByteString>& Output() const { return FOutput; }
 
     // The sources; "-" is standard input, and no FILE means standard input.

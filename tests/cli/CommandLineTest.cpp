@@ -197,10 +197,15 @@ TEST_F(CommandLineTest, OutputOptionAndFileArgument) {
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(Read("out2.txt"), expected);
 
-    result = Run({"--gb-to-big5", "in.txt"});
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, expected);
-    EXPECT_EQ(result.err, "");
+    for (const std::vector<ByteString>& arguments :
+         {std::vector<ByteString>{"--gb-to-big5", "in.txt"},
+          {"--gb-to-big5", "-o", "-", "in.txt"}}) {
+        result = Run(arguments);
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result.out, expected);
+        EXPECT_EQ(result.err, "");
+    }
+    EXPECT_FALSE(Exists(Path("-")));
 }
 
 TEST_F(CommandLineTest, SameFolderBatchNamesAsTheWindow) {
