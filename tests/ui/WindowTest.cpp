@@ -14,7 +14,7 @@
 
 namespace {
 
-struct ControlSpec {
+struct ExpectedControl {
     const char* name;
     const char* parent;
     const char* kind;
@@ -24,7 +24,7 @@ struct ControlSpec {
 };
 
 // Every control of the window: its page, kind, place, caption and hint.
-const ControlSpec Controls[] = {
+const ExpectedControl Controls[] = {
     {"PageControl", "Form1", "QTabWidget", {4, 4, 589, 321}, nullptr, ""},
     {"Big5ToGBBn", "Form1", "QPushButton", {240, 360, 95, 25}, "&Big5 to GB", ""},
     {"GBBig5Bn", "Form1", "QPushButton", {352, 360, 95, 25}, "&GB to Big5", ""},
@@ -109,46 +109,46 @@ QString TextOf(const QWidget* control) {
     return {};
 }
 
-void PrintTo(const ControlSpec& spec, std::ostream* out) {
-    *out << spec.name;
+void PrintTo(const ExpectedControl& expected, std::ostream* out) {
+    *out << expected.name;
 }
 
-class ControlTest : public FormTest, public ::testing::WithParamInterface<ControlSpec> {};
+class ControlTest : public FormTest, public ::testing::WithParamInterface<ExpectedControl> {};
 
 TEST_P(ControlTest, StandsWhereTheFormPutsIt) {
-    const ControlSpec& spec = GetParam();
-    QWidget* control = Control(spec.name);
+    const ExpectedControl& expected = GetParam();
+    QWidget* control = Control(expected.name);
     ASSERT_NE(control, nullptr);
-    EXPECT_TRUE(control->inherits(spec.kind)) << control->metaObject()->className();
+    EXPECT_TRUE(control->inherits(expected.kind)) << control->metaObject()->className();
     ASSERT_NE(control->parentWidget(), nullptr);
-    EXPECT_EQ(control->parentWidget()->objectName(), spec.parent);
-    if (qobject_cast<QLabel*>(control) != nullptr && spec.name != std::string("StatusLb") &&
+    EXPECT_EQ(control->parentWidget()->objectName(), expected.parent);
+    if (qobject_cast<QLabel*>(control) != nullptr && expected.name != std::string("StatusLb") &&
         !qobject_cast<QLabel*>(control)->wordWrap()) {
         // A caption may grow to fit its text; it keeps its place.
-        EXPECT_EQ(control->pos(), spec.geometry.topLeft());
-        EXPECT_GE(control->width(), spec.geometry.width());
-        EXPECT_EQ(control->height(), spec.geometry.height());
+        EXPECT_EQ(control->pos(), expected.geometry.topLeft());
+        EXPECT_GE(control->width(), expected.geometry.width());
+        EXPECT_EQ(control->height(), expected.geometry.height());
         EXPECT_GE(control->width(), control->sizeHint().width()) << "caption cut off";
     } else {
-        EXPECT_EQ(control->geometry(), spec.geometry);
+        EXPECT_EQ(control->geometry(), expected.geometry);
     }
-    if (spec.text != nullptr) {
-        EXPECT_EQ(TextOf(control), spec.text);
+    if (expected.text != nullptr) {
+        EXPECT_EQ(TextOf(control), expected.text);
     }
-    EXPECT_EQ(control->toolTip(), spec.hint);
+    EXPECT_EQ(control->toolTip(), expected.hint);
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, ControlTest, ::testing::ValuesIn(Controls),
                          [](const auto& info) { return std::string(info.param.name); });
 
-struct PageSpec {
+struct ExpectedPage {
     const char* control;
     int index;
     const char* page;
     const char* caption;
 };
 
-const PageSpec Pages[] = {
+const ExpectedPage Pages[] = {
     {"PageControl", 0, "HelpTabSheet", "About"},
     {"PageControl", 1, "MemoTabSheet", "Memo"},
     {"PageControl", 2, "FileTabSheet", "File"},
@@ -158,13 +158,13 @@ const PageSpec Pages[] = {
 };
 
 TEST_F(FormTest, PagesInOrderWithTheFirstOpen) {
-    for (const PageSpec& spec : Pages) {
-        auto* pages = Control<QTabWidget>(spec.control);
+    for (const ExpectedPage& expected : Pages) {
+        auto* pages = Control<QTabWidget>(expected.control);
         ASSERT_NE(pages, nullptr);
-        EXPECT_EQ(pages->count(), spec.control == std::string("PageControl") ? 4 : 2);
-        EXPECT_EQ(pages->widget(spec.index)->objectName(), spec.page);
-        EXPECT_EQ(pages->tabText(spec.index), spec.caption);
-        EXPECT_EQ(pages->currentIndex(), 0) << spec.control;
+        EXPECT_EQ(pages->count(), expected.control == std::string("PageControl") ? 4 : 2);
+        EXPECT_EQ(pages->widget(expected.index)->objectName(), expected.page);
+        EXPECT_EQ(pages->tabText(expected.index), expected.caption);
+        EXPECT_EQ(pages->currentIndex(), 0) << expected.control;
     }
 }
 
@@ -238,8 +238,8 @@ TEST_F(FormTest, AboutPageHasItsTenLines) {
 QString FocusedControl() {
     static const std::set<std::string> names = [] {
         std::set<std::string> all;
-        for (const ControlSpec& spec : Controls)
-            all.insert(spec.name);
+        for (const ExpectedControl& expected : Controls)
+            all.insert(expected.name);
         return all;
     }();
     for (QWidget* widget = QApplication::focusWidget(); widget; widget = widget->parentWidget()) {
@@ -249,13 +249,13 @@ QString FocusedControl() {
     return "(none)";
 }
 
-struct TabOrderSpec {
+struct ExpectedTabOrder {
     const char* page;
     const char* innerPage;
     std::vector<const char*> order;
 };
 
-const TabOrderSpec TabOrders[] = {
+const ExpectedTabOrder TabOrders[] = {
     {"HelpTabSheet",
      nullptr,
      {"PageControl", "Memo2", "Big5ToGBBn", "GBBig5Bn", "CloseButton", "CharsetCheckbox",
@@ -279,20 +279,20 @@ const TabOrderSpec TabOrders[] = {
 };
 
 TEST_F(FormTest, TabKeyFollowsTheTabOrderOnEveryPage) {
-    for (const TabOrderSpec& spec : TabOrders) {
-        OpenPage(spec.page);
-        if (spec.innerPage != nullptr)
-            Control<QTabWidget>("PageControl2")->setCurrentWidget(Control(spec.innerPage));
+    for (const ExpectedTabOrder& page : TabOrders) {
+        OpenPage(page.page);
+        if (page.innerPage != nullptr)
+            Control<QTabWidget>("PageControl2")->setCurrentWidget(Control(page.innerPage));
         Control<QTabWidget>("PageControl")->tabBar()->setFocus();
         QStringList visited{FocusedControl()};
-        for (std::size_t i = 1; i < spec.order.size(); ++i) {
+        for (std::size_t i = 1; i < page.order.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << FocusedControl();
         }
         QStringList expected;
-        for (const char* name : spec.order)
+        for (const char* name : page.order)
             expected << name;
-        EXPECT_EQ(visited, expected) << spec.page << (spec.innerPage ? spec.innerPage : "");
+        EXPECT_EQ(visited, expected) << page.page << (page.innerPage ? page.innerPage : "");
     }
 }
 
