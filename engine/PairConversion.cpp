@@ -1,11 +1,13 @@
 #include "PairConversion.h"
 
 #include <cstddef>
+#include <cstring>
 
 namespace {
 
 constexpr unsigned char LastSingleByte = 0xA0;
 constexpr char Space = ' ';
+constexpr unsigned char SpacePair[2] = {' ', ' '};
 
 // A code table read in place: two bytes per entry, entry k for the code
 // base + k. A code beyond the last entry has no counterpart: two spaces.
@@ -18,6 +20,7 @@ class TableView {
         return static_cast<std::uint16_t>(lead * 256 + trail - FBase);
     }
     bool Holds(std::size_t index) const { return index < FCount; }
+    const unsigned char* Entry(std::size_t index) const { return FData + 2 * index; }
     unsigned char First(std::size_t index) const { return FData[2 * index]; }
     unsigned char Second(std::size_t index) const { return FData[2 * index + 1]; }
 
@@ -61,15 +64,8 @@ char* ConvertPairs(const TResourceStream& table, std::uint16_t base, std::string
         }
         const std::size_t index = entries.Index(b, p[1]);
         p += 2;
-        if (!entries.Holds(index)) {
-            o[0] = o[1] = Space;
-            o += 2;
-            continue;
-        }
-        o[0] = static_cast<char>(entries.First(index));
-        o[1] = static_cast<char>(entries.Second(index));
-        // A branch rather than arithmetic on the bytes read, so that the
-        // next store need not wait for this read.
+        // Both bytes of the entry move as one 16-bit word.
+        std::memcpy(o, entries.Holds(index) ? entries.Entry(index) : SpacePair, 2);
         if (o[0] == '\0' || o[1] == '\0') [[unlikely]]
             o += o[0] == '\0' ? 0 : 1;
         else
